@@ -1,0 +1,43 @@
+# Test programs. Natively they link the system GoogleTest and each case becomes a ctest test;
+# cross-compiled for Windows they link GoogleTest built from Debian's sources and run, one
+# program per ctest test, under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+
+if(WIN32)
+  if(NOT TARGET gtest)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  endif()
+  set(MEASURE_GTEST_LIBS gtest gtest_main)
+else()
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+  set(MEASURE_GTEST_LIBS GTest::gtest GTest::gtest_main)
+endif()
+
+# measure_gtest(<name> SOURCES ... LIBS ... [WIN32_ONLY] [NATIVE_ONLY] [LABELS ...])
+function(measure_gtest name)
+  cmake_parse_arguments(ARG "WIN32_ONLY;NATIVE_ONLY" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(ARG_WIN32_ONLY AND NOT WIN32)
+    return()
+  endif()
+  if(ARG_NATIVE_ONLY AND WIN32)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  measure_target_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${MEASURE_GTEST_LIBS})
+  if(WIN32)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES LABELS "wine;${ARG_LABELS}" TIMEOUT 300)
+  else()
+    gtest_discover_tests(${name} PROPERTIES LABELS "native;${ARG_LABELS}" DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
+
+if(WIN32)
+  # GoogleTest's headers are not ours to keep warning-free.
+  get_target_property(_gtest_inc gtest INTERFACE_INCLUDE_DIRECTORIES)
+  set_target_properties(gtest gtest_main PROPERTIES INTERFACE_SYSTEM_INCLUDE_DIRECTORIES "${_gtest_inc}")
+endif()
