@@ -1,0 +1,85 @@
+#include "host/options.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string_view>
+
+namespace host {
+namespace {
+
+std::optional<std::int32_t> ReadInteger(std::string_view text) {
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<Point> ReadPoint(std::string_view text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::optional<std::int32_t> x = ReadInteger(text.substr(0, comma));
+  const std::optional<std::int32_t> y = ReadInteger(text.substr(comma + 1));
+  if (!x || !y) {
+    return std::nullopt;
+  }
+  return Point{*x, *y};
+}
+
+}  // namespace
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error) {
+  Options options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& option = arguments[i];
+    const bool takesValue = option == "--plugin" || option == "--width" || option == "--height" ||
+                            option == "--point" || option == "--fail-point";
+    if (option == "--no-image") {
+      options.scene.imageOpen = false;
+      continue;
+    }
+    if (!takesValue) {
+      error = "unknown option " + option;
+      return std::nullopt;
+    }
+    if (i + 1 == arguments.size()) {
+      error = option + " needs a value";
+      return std::nullopt;
+    }
+    const std::string& value = arguments[++i];
+    if (option == "--plugin") {
+      options.pluginPath = value;
+    } else if (option == "--point") {
+      const std::optional<Point> point = ReadPoint(value);
+      if (!point) {
+        error = "--point needs X,Y, not " + value;
+        return std::nullopt;
+      }
+      options.scene.points.push_back(*point);
+    } else {
+      const std::optional<std::int32_t> number = ReadInteger(value);
+      if (!number) {
+        error = option + " needs an integer, not " + value;
+        return std::nullopt;
+      }
+      if (option == "--width") {
+        options.scene.width = *number;
+      } else if (option == "--height") {
+        options.scene.height = *number;
+      } else {
+        options.scene.failingPoint = *number;
+      }
+    }
+  }
+  return options;
+}
+
+std::string Usage() {
+  return "usage: measure-host [--plugin PATH] [--no-image] [--width N] [--height N]\n"
+         "                    [--point X,Y]... [--fail-point I]\n";
+}
+
+}  // namespace host
