@@ -1,53 +1,50 @@
 // measure-host: a stand-in for the imaging host. It loads the plug-in, hands it the host's
-// service function and main window, and prints what the plug-in hands back. Every service call
-// the plug-in makes is logged on standard output.
+// service function and main window, drives the plug-in's window with real messages as a user
+// would, and prints what the user would see. Every service call the plug-in makes is logged.
+//
+// Modes: the default scene (or a script of commands, --script), the timing of the plug-in's own
+// costs (--timing) and an interactive main window for a person (--interactive).
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "host/host_service.h"
-#include "host/main_window.h"
+#include "host/interactive.h"
 #include "host/options.h"
-#include "host/plugin_library.h"
+#include "host/script.h"
+#include "host/timing.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
-constexpr int kLoadError = 3;
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::string error;
-  const std::optional<host::Options> options = host::ParseOptions(arguments, error);
+  std::optional<host::Options> options = host::ParseOptions(arguments, error);
   if (!options) {
     std::cerr << "measure-host: " << error << '\n' << host::Usage();
     return kUsageError;
   }
-
-  host::MainWindow mainWindow;
-  host::ServeScene(&options->scene, &std::cout);
-  int status = 0;
-  {
-    const host::PluginLibrary library(options->pluginPath);
-    if (!library.Loaded()) {
-      std::cerr << "measure-host: " << library.Error() << '\n';
-      status = kLoadError;
-    } else {
-      // The protocol promises the plug-in at least 8 and 22 bytes; the host has room to spare.
-      char name[256] = {};
-      char description[256] = {};
-      library.Initialize(&host::HostService, name, description, mainWindow.Handle());
-      std::cout << "plugin name: " << name << '\n'
-                << "plugin description: " << description << '\n'
-                << std::flush;
-      library.Finalize();
-      host::DispatchPendingMessages();
-    }
+  switch (options->mode) {
+    case host::Mode::kHelp:
+      std::cout << host::Usage();
+      return 0;
+    case host::Mode::kTiming:
+      return host::RunTiming(options->pluginPath, options->scene, std::cout);
+    case host::Mode::kInteractive:
+      return host::RunInteractive(*options, std::cout);
+    case host::Mode::kScript:
+      break;
   }
-  host::ServeScene(nullptr, nullptr);
-  return status;
+  std::vector<std::string> script;
+  if (options->scriptPath.empty()) {
+    script = host::DefaultScript(options->screenshotPath);
+  } else if (!host::ReadScript(options->scriptPath, script)) {
+    std::cerr << "measure-host: cannot read " << options->scriptPath << '\n';
+    return kUsageError;
+  }
+  return host::RunScript(script, options->pluginPath, options->scene, std::cout);
 }

@@ -47,4 +47,16 @@ void DispatchPendingMessages() {
   }
 }
 
+void PumpMessagesFor(unsigned milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  for (;;) {
+    DispatchPendingMessages();
+    const ULONGLONG now = GetTickCount64();
+    if (now >= end) {
+      return;
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+  }
+}
+
 }  // namespace host

@@ -22,5 +22,7 @@ class MainWindow {
 // Dispatches the messages waiting in this thread's queue (the plug-in's posted requests among
 // them) and returns when the queue is empty.
 void DispatchPendingMessages();
+// Dispatches messages as they come (timers and paint requests included) for about `milliseconds`.
+void PumpMessagesFor(unsigned milliseconds);
 
 }  // namespace host

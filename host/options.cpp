@@ -33,14 +33,26 @@ std::optional<Point> ReadPoint(std::string_view text) {
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error) {
   Options options;
+  bool pointsGiven = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& option = arguments[i];
-    const bool takesValue = option == "--plugin" || option == "--width" || option == "--height" ||
-                            option == "--point" || option == "--fail-point";
     if (option == "--no-image") {
       options.scene.imageOpen = false;
       continue;
     }
+    if (option == "--no-points") {
+      pointsGiven = true;
+      continue;
+    }
+    if (option == "--timing" || option == "--interactive" || option == "--help") {
+      options.mode = option == "--timing" ? Mode::kTiming
+                     : option == "--help" ? Mode::kHelp
+                                          : Mode::kInteractive;
+      continue;
+    }
+    const bool takesValue = option == "--plugin" || option == "--width" || option == "--height" ||
+                            option == "--point" || option == "--fail-point" ||
+                            option == "--script" || option == "--screenshot" || option == "--image";
     if (!takesValue) {
       error = "unknown option " + option;
       return std::nullopt;
@@ -52,6 +64,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
     const std::string& value = arguments[++i];
     if (option == "--plugin") {
       options.pluginPath = value;
+    } else if (option == "--script") {
+      options.scriptPath = value;
+    } else if (option == "--screenshot") {
+      options.screenshotPath = value;
+    } else if (option == "--image") {
+      options.imagePath = value;
     } else if (option == "--point") {
       const std::optional<Point> point = ReadPoint(value);
       if (!point) {
@@ -59,6 +77,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         return std::nullopt;
       }
       options.scene.points.push_back(*point);
+      pointsGiven = true;
     } else {
       const std::optional<std::int32_t> number = ReadInteger(value);
       if (!number) {
@@ -74,12 +93,22 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       }
     }
   }
+  if (!pointsGiven) {
+    options.scene.points = {Point{100, 300}, Point{200, 300}};
+  }
   return options;
 }
 
 std::string Usage() {
-  return "usage: measure-host [--plugin PATH] [--no-image] [--width N] [--height N]\n"
-         "                    [--point X,Y]... [--fail-point I]\n";
+  return "usage: measure-host [--plugin PATH] [--script FILE | --timing | --interactive [--image "
+         "FILE]]\n"
+         "                    [--screenshot FILE] [--no-image] [--width N] [--height N]\n"
+         "                    [--point X,Y]... [--no-points] [--fail-point I] [--help]\n"
+         "Without --script, --timing or --interactive the default scene runs: the plug-in is\n"
+         "loaded, initialised and activated, 15.5 and 45.5 are typed in, Calculate is clicked, "
+         "the\n"
+         "window is closed and activated again, finalised, released and unloaded, and the\n"
+         "settings file is shown. Script commands: see host/script.h.\n";
 }
 
 }  // namespace host

@@ -18,6 +18,8 @@ class PluginLibrary {
   ~PluginLibrary();
 
   bool Loaded() const { return initialize_ != nullptr; }
+  // The loaded module (an HMODULE), or null.
+  void* Module() const { return module_; }
   const std::string& Error() const { return error_; }
 
   std::int32_t Initialize(plugin::HostServiceProc service, char* name, char* description,

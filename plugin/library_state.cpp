@@ -4,6 +4,7 @@
 
 #include "controls/decimal_separator.h"
 #include "framework/application.h"
+#include "measure/Unit1.h"
 
 namespace plugin {
 namespace {
@@ -12,9 +13,28 @@ constexpr char kName[] = "Measure";
 constexpr char kDescription[] = "Measure plugin (feet)";
 static_assert(sizeof kName == 8 && sizeof kDescription == 22);
 
-measure::TForm1*& Window() {
-  static measure::TForm1* window = nullptr;
-  return window;
+struct WindowState {
+  measure::TForm1* window = nullptr;
+  // The same window as the component the application reports on (null when the reference was
+  // set from outside).
+  fw::TComponent* guarded = nullptr;
+};
+
+WindowState& State() {
+  static WindowState state;
+  return state;
+}
+
+// The reference is a guarded one: the application, which owns the window, reports when the
+// window goes, whichever way (release request, unload), and the reference is cleared then. So a
+// reference never names a window that is gone.
+void GuardWindowReference() {
+  fw::Application().OnComponentRemoving = [](fw::TComponent* component) {
+    WindowState& state = State();
+    if (component != nullptr && component == state.guarded) {
+      state = WindowState{};
+    }
+  };
 }
 
 }  // namespace
@@ -27,16 +47,36 @@ std::int32_t Initialize(HostServiceProc service, char* nameBuffer, char* descrip
   std::memcpy(nameBuffer, kName, sizeof kName);
   std::memcpy(descriptionBuffer, kDescription, sizeof kDescription);
   fw::Application().SetOwnerWindow(hostWindow);
-  Window() = nullptr;
+  State() = WindowState{};
   return 1;
 }
 
-void Activate() {}
+void Activate() {
+  WindowState& state = State();
+  measure::TForm1* window = state.window;
+  if (window == nullptr) {
+    GuardWindowReference();
+    window = new measure::TForm1(&fw::Application());
+    state.window = window;
+    state.guarded = window;
+  } else if (window->ReleasePending()) {
+    window->CancelRelease();
+  }
+  window->Show();
+}
 
-void Finalize() {}
+void Finalize() {
+  if (measure::TForm1* window = State().window) {
+    window->Release();
+  }
+}
 
-measure::TForm1* WindowReference() { return Window(); }
+void Unload() { fw::ShutdownApplication(); }
 
-void SetWindowReference(measure::TForm1* window) { Window() = window; }
+void ProcessExit() { fw::Application().AbandonForms(); }
+
+measure::TForm1* WindowReference() { return State().window; }
+
+void SetWindowReference(measure::TForm1* window) { State() = WindowState{window, nullptr}; }
 
 }  // namespace plugin

@@ -22,11 +22,25 @@ namespace plugin {
 std::int32_t Initialize(HostServiceProc service, char* nameBuffer, char* descriptionBuffer,
                         platform::WindowHandle hostWindow);
 
-// The host's activation and finalisation calls.
+// The host's activation call: creates the measure window when the reference is empty (the new
+// window restores its fields from the settings file), then shows it and brings it to the front.
+// A window whose release is pending (finalised, not yet dispatched) is kept: the activation takes
+// the release request back.
 void Activate();
+// The host's finalisation call: posts the window's release request; the window is destroyed
+// (and saves its fields) when the host's message loop dispatches it. The reference stays set
+// until the window is really gone. Nothing happens without a window or with a request pending.
 void Finalize();
 
-// The one measure window, or null: empty at load and after Initialize.
+// The library is being unloaded (FreeLibrary): a window still alive is destroyed now, and saves
+// its fields.
+void Unload();
+// The process is ending: a window still alive saves its fields; no window is touched otherwise.
+void ProcessExit();
+
+// The one measure window, or null: empty at load and after Initialize, and cleared when the
+// window that Activate made is destroyed. A reference set with SetWindowReference is only
+// stored (it is not followed).
 measure::TForm1* WindowReference();
 void SetWindowReference(measure::TForm1* window);
 

@@ -64,6 +64,9 @@ start_display_and_wine() {
     done
   fi
   "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true
+  # The first program of a session starts Wine's background services, which would otherwise
+  # inherit (and hold open) the output pipe of whichever test comes first.
+  "$MEASURE_WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 stop_display_and_wine() {

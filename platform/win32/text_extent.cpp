@@ -1,0 +1,26 @@
+#include "platform/text_extent.h"
+
+#include <windows.h>
+
+#include "platform/metrics.h"
+#include "platform/win32/font_cache.h"
+
+namespace platform {
+
+TextSize TextExtent(const FontDescription& font, const std::string& text) {
+  HDC dc = GetDC(nullptr);
+  if (dc == nullptr) {
+    return {0, FontLineHeight(font)};
+  }
+  HGDIOBJ old = SelectObject(dc, win32::FontHandle(font));
+  SIZE size{};
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  const BOOL measured =
+      GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return {measured ? static_cast<int>(size.cx) : 0, static_cast<int>(metrics.tmHeight)};
+}
+
+}  // namespace platform
