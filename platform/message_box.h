@@ -33,4 +33,10 @@ int ShowMessageBox(WindowHandle owner, const std::string& text, const std::strin
 const std::vector<MessageBoxCall>& MessageBoxCalls();
 void ClearMessageBoxCalls();
 
+namespace detail {
+// The system's box, without the recording: implemented once per platform.
+int ShowSystemMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                         std::uint32_t flags);
+}  // namespace detail
+
 }  // namespace platform

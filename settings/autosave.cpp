@@ -203,14 +203,19 @@ void TAutoSave::ApplyValue(std::string_view value, std::string_view componentNam
     if (tag == NameKeyedTag && AsciiUpper(component.Name()) != componentName) {
       continue;
     }
-    const std::int32_t n = controls::IntegerOrDefault(value, 0);
+    // An empty value reaches only the first matching component; the kinds do not overlap, so
+    // an edit takes nothing further.
     if (auto* edit = component.As<fw::TCustomEdit>()) {
       edit->SetText(std::string(value));
+      if (value.empty()) {
+        return;
+      }
+      continue;
     }
     if (value.empty()) {
-      return;  // an empty value reaches only the first matching component
+      return;
     }
-    ApplyInteger(component, n);
+    ApplyInteger(component, controls::IntegerOrDefault(value, 0));
   }
 }
 

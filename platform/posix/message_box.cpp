@@ -1,24 +1,10 @@
 #include "platform/message_box.h"
 
-namespace platform {
-namespace {
-
-std::vector<MessageBoxCall>& Calls() {
-  static std::vector<MessageBoxCall> calls;
-  return calls;
-}
-
-}  // namespace
+namespace platform::detail {
 
 // Headless: there is nobody to show a box to, so the call is only recorded and answered with OK.
-int ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
-                   std::uint32_t flags) {
-  Calls().push_back({owner, text, caption, flags});
+int ShowSystemMessageBox(WindowHandle, const std::string&, const std::string&, std::uint32_t) {
   return 1;
 }
 
-const std::vector<MessageBoxCall>& MessageBoxCalls() { return Calls(); }
-
-void ClearMessageBoxCalls() { Calls().clear(); }
-
-}  // namespace platform
+}  // namespace platform::detail
