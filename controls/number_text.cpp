@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "controls/decimal_separator.h"
+#include "controls/exact_decimal.h"
 
 namespace controls {
 namespace {
@@ -55,30 +56,18 @@ struct DecimalForm {
   int exponent;
 };
 
-// std::to_chars(scientific, 17) writes "d.ddddddddddddddddde+XX" (two or three exponent digits).
-constexpr int kScientificCapacity = 32;
-constexpr int kFractionOffset = 2;  // first digit, then the point
-constexpr int kExponentSignOffset = kFractionOffset + (kIntermediateDigits - 1) + 1;  // after 'e'
-
 // The 18 significant digits of `magnitude`, correctly rounded (ties to even) from its exact
 // binary value. A rounding that reaches 10^18 has already moved into the exponent.
 DecimalForm ExactIntermediate(double magnitude) {
-  std::array<char, kScientificCapacity> text;
-  const char* end = std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                  std::chars_format::scientific, kIntermediateDigits - 1)
-                        .ptr;
+  const Decimal18 exact = ExactDecimal18(magnitude);
   DecimalForm form;
-  form.digits[0] = text[0];
-  std::memcpy(&form.digits[1], &text[kFractionOffset], kIntermediateDigits - 1);
-  form.count = kIntermediateDigits;
-
-  const char* exponentSign = &text[kExponentSignOffset];
-  int scientificExponent = 0;  // text = d.ddd * 10^scientificExponent
-  std::from_chars(exponentSign + 1, end, scientificExponent);
-  if (*exponentSign == '-') {
-    scientificExponent = -scientificExponent;
+  std::uint64_t rest = exact.significand;
+  for (int i = kIntermediateDigits - 1; i >= 0; --i) {
+    form.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
   }
-  form.exponent = scientificExponent + 1;
+  form.count = kIntermediateDigits;
+  form.exponent = exact.exponent + kIntermediateDigits;
   return form;
 }
 
