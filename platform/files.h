@@ -2,17 +2,23 @@
 // File services: an existence test, whole-file reading and a whole-file write that replaces a
 // file without ever leaving it half written. Failures are reported as FileError.
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace platform {
 
 // A file operation that could not be done; what() names the operation, the path and the
-// system's error code.
-class FileError : public std::runtime_error {
+// system's error code. (Derived from std::exception directly: the library's runtime_error
+// would link its whole copy-on-write string support into the DLL.)
+class FileError : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  explicit FileError(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
 };
 
 // True when a file exists at `path`. A directory (or anything else that is not a plain file)
