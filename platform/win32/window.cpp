@@ -178,7 +178,14 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
     return CallWindowProcA(Classes().OriginalOf(window), window, msg, wParam, lParam);
   }
   Message message{msg, static_cast<WParam>(wParam), static_cast<LParam>(lParam), 0};
-  const LResult result = binding->target->HandleMessage(message);
+  LResult result = 0;
+  try {
+    result = binding->target->HandleMessage(message);
+  } catch (...) {
+    // An exception must not unwind through the system's frames into the host's message loop
+    // (it would take the host down): the message that raised it is abandoned.
+    MessageBeep(MB_ICONHAND);
+  }
   if (msg == WM_NCDESTROY) {
     RemovePropA(window, kBindingProperty);
     MessageTarget* target = binding->target;
