@@ -67,8 +67,6 @@ static_assert(sizeof(Rect) == sizeof(RECT) && offsetof(RECT, bottom) == 3 * size
 
 namespace {
 
-constexpr const char* kBindingProperty = "measure.fw.binding";
-
 // What a window of ours is bound to.
 struct Binding {
   MessageTarget* target = nullptr;
@@ -93,7 +91,20 @@ HINSTANCE ModuleInstance() {
   return instance;
 }
 
-Binding* BindingOf(HWND window) { return static_cast<Binding*>(GetPropA(window, kBindingProperty)); }
+// A window's binding lives in its user data, which only windows of the classes this module
+// registered carry for us: anybody else's window keeps its user data for itself. (User data is
+// read without a trip to the system; a window property costs one with every message.)
+Binding* BindingOf(HWND window) {
+  const auto module = reinterpret_cast<HINSTANCE>(GetClassLongPtrA(window, GCLP_HMODULE));
+  if (module != ModuleInstance()) {
+    return nullptr;
+  }
+  return reinterpret_cast<Binding*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void SetBinding(HWND window, Binding* binding) {
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(binding));
+}
 
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -171,7 +182,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
   if (binding == nullptr && pending.target != nullptr) {
     binding = new Binding{pending.target, pending.original};
     pending = PendingCreation{};
-    SetPropA(window, kBindingProperty, binding);
+    SetBinding(window, binding);
     binding->target->HandleAttached(window);
   }
   if (binding == nullptr) {
@@ -187,7 +198,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
     MessageBeep(MB_ICONHAND);
   }
   if (msg == WM_NCDESTROY) {
-    RemovePropA(window, kBindingProperty);
+    SetBinding(window, nullptr);
     MessageTarget* target = binding->target;
     delete binding;
     target->HandleDetached();
