@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include "platform/win32/font_cache.h"
+#include "platform/win32/measuring_dc.h"
 
 namespace platform {
 namespace {
 
 int LineHeightOf(HGDIOBJ font) {
-  HDC dc = GetDC(nullptr);
+  HDC dc = win32::MeasuringDc();
   if (dc == nullptr) {
     return 0;
   }
@@ -18,7 +19,6 @@ int LineHeightOf(HGDIOBJ font) {
   if (old != nullptr) {
     SelectObject(dc, old);
   }
-  ReleaseDC(nullptr, dc);
   return ok ? static_cast<int>(metrics.tmHeight) : 0;
 }
 
@@ -35,7 +35,6 @@ int DefaultFontLineHeight() {
   if (const auto& figures = MetricsOverrideInForce()) {
     return figures->defaultFontLineHeight;
   }
-  // A screen device context starts with the system font selected.
   return LineHeightOf(GetStockObject(SYSTEM_FONT));
 }
 

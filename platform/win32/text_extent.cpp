@@ -4,11 +4,12 @@
 
 #include "platform/metrics.h"
 #include "platform/win32/font_cache.h"
+#include "platform/win32/measuring_dc.h"
 
 namespace platform {
 
 TextSize TextExtent(const FontDescription& font, const std::string& text) {
-  HDC dc = GetDC(nullptr);
+  HDC dc = win32::MeasuringDc();
   if (dc == nullptr) {
     return {0, FontLineHeight(font)};
   }
@@ -19,7 +20,6 @@ TextSize TextExtent(const FontDescription& font, const std::string& text) {
   const BOOL measured =
       GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   return {measured ? static_cast<int>(size.cx) : 0, static_cast<int>(metrics.tmHeight)};
 }
 
