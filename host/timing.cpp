@@ -36,21 +36,25 @@ int RunTiming(const std::string& pluginPath, Scene& scene, std::ostream& out) {
   }
   session.Initialize();
 
+  // pi_activate creates and shows the window before it returns; finding the window and the
+  // controls is the host stand-in's own work and stays outside the clock.
   const Stopwatch activation;
   session.Activate();
-  const PluginWindow window = PluginWindow::Find();
-  const bool shown = window.Visible();
   const double activateMs = activation.Milliseconds();
-  if (!shown) {
+  const PluginWindow window = PluginWindow::Find();
+  if (!window.Visible()) {
     out << "error: pi_activate showed no window\n";
     return 1;
   }
   out << "activate_first_ms=" << activateMs << '\n';
 
+  // The click is handled before SendMessage returns: the label then holds the result.
+  const HWND button = window.CalculateButton();
+  const HWND label = window.ResultLabel();
   const Stopwatch calculation;
-  window.ClickCalculate();
-  const std::string after = WindowText(window.ResultLabel());
+  SendMessageA(button, BM_CLICK, 0, 0);
   const double calculateMs = calculation.Milliseconds();
+  const std::string after = WindowText(label);
   if (!session.Boxes().empty() || after.rfind("L = ", 0) != 0) {
     out << "error: the click gave no result: the scene needs an image and two points\n";
     return 1;
