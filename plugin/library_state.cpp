@@ -43,9 +43,14 @@ std::int32_t Initialize(HostServiceProc service, char* nameBuffer, char* descrip
                         platform::WindowHandle hostWindow) {
   controls::SetDecimalSeparator('.');
   SetHostService(service);
-  // The host guarantees buffers of at least these sizes; the zero bytes are copied too.
-  std::memcpy(nameBuffer, kName, sizeof kName);
-  std::memcpy(descriptionBuffer, kDescription, sizeof kDescription);
+  // The host guarantees buffers of at least these sizes; the zero bytes are copied too. A host
+  // that passes no buffer gets nothing written.
+  if (nameBuffer != nullptr) {
+    std::memcpy(nameBuffer, kName, sizeof kName);
+  }
+  if (descriptionBuffer != nullptr) {
+    std::memcpy(descriptionBuffer, kDescription, sizeof kDescription);
+  }
   fw::Application().SetOwnerWindow(hostWindow);
   State() = WindowState{};
   return 1;

@@ -16,9 +16,9 @@ namespace plugin {
 // The host's initialisation call, in this order: the decimal separator becomes "."; `service`
 // becomes the host service function; "Measure" and its zero byte are copied into nameBuffer (8
 // bytes) and "Measure plugin (feet)" and its zero byte into descriptionBuffer (22 bytes), and no
-// other byte of either buffer is written; `hostWindow` becomes the owner of every window and box
-// created from now on (null: none); the window reference is cleared, leaving a window that still
-// exists alone. Always returns 1.
+// other byte of either buffer is written (a null buffer is skipped); `hostWindow` becomes the
+// owner of every window and box created from now on (null: none); the window reference is
+// cleared, leaving a window that still exists alone. Always returns 1.
 std::int32_t Initialize(HostServiceProc service, char* nameBuffer, char* descriptionBuffer,
                         platform::WindowHandle hostWindow);
 

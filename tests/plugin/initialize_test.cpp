@@ -84,6 +84,15 @@ TEST_F(InitializeTest, SetsSeparatorServiceOwnerAndClearsTheWindow) {
   EXPECT_EQ(plugin::WindowReference(), nullptr);
 }
 
+TEST_F(InitializeTest, NullBuffersAreNotWrittenAndTheRestStillHappens) {
+  int hostWindow = 0;
+  EXPECT_EQ(plugin::Initialize(&ServiceA, nullptr, description.Data(), &hostWindow), 1);
+  EXPECT_TRUE(description.Holds(std::string("Measure plugin (feet)", 22)));
+  EXPECT_EQ(plugin::Initialize(&ServiceB, name.Data(), nullptr, nullptr), 1);
+  EXPECT_TRUE(name.Holds(std::string("Measure", 8)));
+  EXPECT_EQ(plugin::HostService(), &ServiceB);
+}
+
 TEST_F(InitializeTest, NullHostWindowLeavesNoOwner) {
   int hostWindow = 0;
   plugin::Initialize(&ServiceA, name.Data(), description.Data(), &hostWindow);
