@@ -215,10 +215,16 @@ WindowHandle CreateNativeWindow(const NativeWindowParams& params, MessageTarget*
   if (original == nullptr || target == nullptr) {
     return nullptr;
   }
+  // An owner that is no window (the host passed a stale or made-up handle) would make the
+  // system refuse to create a top-level window at all: such a window is made without an owner.
+  HWND parent = Hwnd(params.parent);
+  if (parent != nullptr && (params.style & WS_CHILD) == 0 && !IsWindow(parent)) {
+    parent = nullptr;
+  }
   const PendingCreation outer = pending;
   pending = PendingCreation{target, original};
   HWND window = CreateWindowExA(params.exStyle, params.className.c_str(), params.text.c_str(), params.style,
-                                params.x, params.y, params.width, params.height, Hwnd(params.parent),
+                                params.x, params.y, params.width, params.height, parent,
                                 nullptr, ModuleInstance(), nullptr);
   pending = outer;
   return window;
