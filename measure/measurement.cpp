@@ -24,6 +24,8 @@ std::uint64_t Square(std::int64_t v) {
   return magnitude * magnitude;
 }
 
+enum class PointAnswer { kDelivered, kNotDelivered, kUnpassable };
+
 // One host call. An address the host cannot be given is reported here; the caller then stops.
 std::optional<std::int32_t> Ask(plugin::HostLink& host, std::int32_t command, std::int32_t first,
                                 std::int32_t* second, std::int32_t* third) {
@@ -32,6 +34,22 @@ std::optional<std::int32_t> Ask(plugin::HostLink& host, std::int32_t command, st
     ShowError("Cannot exchange values with the host: an address does not fit in 32 bits");
   }
   return result;
+}
+
+// Point `index` (0 or 1) into x and y, preset as the host expects the point form: the marker in
+// the first integer and the index in the second. A host that answers success but writes neither
+// leaves that preset behind; it is taken as an undelivered point rather than read as the point
+// (65537, index). (A real point there, on an image more than 65537 pixels wide, is refused too.)
+PointAnswer AskPoint(plugin::HostLink& host, std::int32_t image, std::int32_t index,
+                     std::int32_t& x, std::int32_t& y) {
+  x = kPointsMarker;
+  y = index;
+  const std::optional<std::int32_t> found = Ask(host, kPointsCommand, image, &x, &y);
+  if (!found) {
+    return PointAnswer::kUnpassable;
+  }
+  const bool written = x != kPointsMarker || y != index;
+  return *found != 0 && written ? PointAnswer::kDelivered : PointAnswer::kNotDelivered;
 }
 
 }  // namespace
@@ -68,23 +86,17 @@ double MeasureSelection(plugin::HostLink& host) {
     return kMeasureFailed;
   }
 
-  std::int32_t x0 = kPointsMarker;
+  std::int32_t x0 = 0;
   std::int32_t y0 = 0;
-  const std::optional<std::int32_t> found0 = Ask(host, kPointsCommand, *image, &x0, &y0);
-  if (!found0) {
-    return kMeasureFailed;
+  if (const PointAnswer answer = AskPoint(host, *image, 0, x0, y0);
+      answer != PointAnswer::kDelivered) {
+    return answer == PointAnswer::kUnpassable ? kMeasureFailed : kPointNotDelivered;
   }
-  if (*found0 == 0) {
-    return kPointNotDelivered;
-  }
-  std::int32_t x1 = kPointsMarker;
-  std::int32_t y1 = 1;
-  const std::optional<std::int32_t> found1 = Ask(host, kPointsCommand, *image, &x1, &y1);
-  if (!found1) {
-    return kMeasureFailed;
-  }
-  if (*found1 == 0) {
-    return kPointNotDelivered;
+  std::int32_t x1 = 0;
+  std::int32_t y1 = 0;
+  if (const PointAnswer answer = AskPoint(host, *image, 1, x1, y1);
+      answer != PointAnswer::kDelivered) {
+    return answer == PointAnswer::kUnpassable ? kMeasureFailed : kPointNotDelivered;
   }
 
   // Each square is exact in 64 bits and in the 64-bit mantissa of long double; so is their sum

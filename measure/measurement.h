@@ -20,8 +20,8 @@ inline constexpr double kPointNotDelivered = -2.0;    // the caller shows the me
 // points 0 and 1 (command 12, point form), and returns the points' distance in pixels divided by
 // the width. No image, not exactly two points, a width that is not positive (or that the host
 // did not write) and an address the host cannot be given are reported through ShowError and
-// give kMeasureFailed; a point the host does not deliver gives kPointNotDelivered without a
-// message.
+// give kMeasureFailed; a point the host does not deliver (answers 0 for, or answers success for
+// without writing it) gives kPointNotDelivered without a message.
 double MeasureSelection(plugin::HostLink& host);
 
 // pi / 180 rounded to the nearest extended-precision number: 0x8EFA351294E9C8AE * 2^-69.

@@ -45,6 +45,9 @@ std::optional<std::int32_t> FakeHost::Call(std::int32_t command, std::int32_t fi
       if (index < 0 || static_cast<std::size_t>(index) >= points.size() || failingPoint == index) {
         return 0;
       }
+      if (unwrittenPoint == index) {
+        return 1;
+      }
       *second = points[static_cast<std::size_t>(index)].x;
       *third = points[static_cast<std::size_t>(index)].y;
       return 1;

@@ -24,6 +24,7 @@ class FakeHost : public plugin::HostLink {
   std::vector<FakePoint> points;
   std::optional<std::int32_t> count;         // what the count form reports; default points.size()
   std::optional<std::int32_t> failingPoint;  // this point is answered with 0
+  std::optional<std::int32_t> unwrittenPoint;  // this point is answered with 1 but not written
   // The call with this index (0 = the first) reports an address that cannot be passed; the host
   // is not called then.
   std::optional<std::size_t> unpassableCall;

@@ -143,6 +143,24 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Please select two points over the image"}},
         FailureCase{"PointOneNotDelivered", [](FakeHost& h) { h.failingPoint = 1; }, -2, kAllCalls,
                     {"Please select two points over the image"}},
+        // Answered with success but not written: the preset (65537, index) is no point.
+        FailureCase{"PointZeroNotWritten", [](FakeHost& h) { h.unwrittenPoint = 0; }, -2,
+                    {kAllCalls.begin(), kAllCalls.begin() + 4},
+                    {"Please select two points over the image"}},
+        FailureCase{"PointOneNotWritten", [](FakeHost& h) { h.unwrittenPoint = 1; }, -2, kAllCalls,
+                    {"Please select two points over the image"}},
+        // A count that is not 2, whatever is marked.
+        FailureCase{"CountNegative", [](FakeHost& h) { h.count = -2; }, -1, kUpToCount,
+                    {"Select two points over the image"}},
+        FailureCase{"CountHuge", [](FakeHost& h) { h.count = kMax; }, -1, kUpToCount,
+                    {"Select two points over the image"}},
+        FailureCase{"CountTwoButNonePointsMarked",
+                    [](FakeHost& h) {
+                      h.points.clear();
+                      h.count = 2;
+                    },
+                    -2, {kAllCalls.begin(), kAllCalls.begin() + 4},
+                    {"Please select two points over the image"}},
         // A width that is not positive would give an infinite, undefined or negative length.
         FailureCase{"ZeroWidth", [](FakeHost& h) { h.width = 0; }, -1,
                     {"16(4096, -, -)", "1(7, &, &)"}, {"The image has no width"}},
@@ -170,6 +188,9 @@ TEST_F(MeasurementTest, ReturnsTheSeparationOverTheWidth) {
   };
   const Case cases[] = {
       {1000, {10, 20}, {110, 20}, 0.1},
+      // Written by the host, so points although the marker is in them: only the whole preset
+      // left unchanged means nothing was written.
+      {100000, {65537, 1}, {65537, 0}, 0.00001},
       {1, {0, 0}, {300000000, 400000000}, 500000000.0},
       {1, {kMin, 0}, {kMax, 0}, 4294967295.0},
       {1, {0, kMax}, {0, kMin}, 4294967295.0},
