@@ -26,7 +26,9 @@ bool IsOpenImage(const Scene& scene, std::int32_t id) {
 }
 
 std::int32_t ServeImage(const Scene& scene, std::int32_t selector, std::ostream* log) {
-  const std::int32_t id = selector == kImageSelector && scene.imageOpen ? scene.imageId : 0;
+  const std::int32_t id = selector == kImageSelector && scene.imageOpen
+                             ? scene.announcedImageId.value_or(scene.imageId)
+                             : 0;
   if (log != nullptr) {
     *log << "host: command 16 (" << selector << ") -> " << id
          << (id == 0 ? ": no image open" : ": image") << '\n';
@@ -37,14 +39,19 @@ std::int32_t ServeImage(const Scene& scene, std::int32_t selector, std::ostream*
 std::int32_t ServeSize(const Scene& scene, std::int32_t id, std::int32_t* width,
                        std::int32_t* height, std::ostream* log) {
   const bool known = IsOpenImage(scene, id) && width != nullptr && height != nullptr;
-  if (known) {
+  const bool writes = known && !scene.widthUnwritten;
+  if (writes) {
     *width = scene.width;
     *height = scene.height;
   }
   if (log != nullptr) {
     *log << "host: command 1 (image " << id << ") -> " << (known ? 1 : 0);
-    if (known) {
+    if (writes) {
       *log << ": width " << scene.width << ", height " << scene.height;
+    } else if (known) {
+      *log << ": nothing written";
+    } else {
+      *log << ": no such image";
     }
     *log << '\n';
   }
@@ -61,13 +68,29 @@ std::int32_t ServePoints(const Scene& scene, std::int32_t id, std::int32_t* oper
   }
   // The count form holds the marker in both integers, the point form the index in the second.
   if (*operand3 == kCountMarker) {
-    *operand2 = static_cast<std::int32_t>(scene.points.size());
+    const std::int32_t count =
+        scene.reportedCount.value_or(static_cast<std::int32_t>(scene.points.size()));
+    if (!scene.countUnwritten) {
+      *operand2 = count;
+    }
     if (log != nullptr) {
-      *log << "host: command 12 (image " << id << ", count) -> 1: " << *operand2 << " points\n";
+      *log << "host: command 12 (image " << id << ", count) -> 1: ";
+      if (scene.countUnwritten) {
+        *log << "nothing written\n";
+      } else {
+        *log << count << " points\n";
+      }
     }
     return 1;
   }
   const std::int32_t index = *operand3;
+  if (scene.unwrittenPoint && *scene.unwrittenPoint == index) {
+    if (log != nullptr) {
+      *log << "host: command 12 (image " << id << ", point " << index
+           << ") -> 1: nothing written\n";
+    }
+    return 1;
+  }
   const std::optional<Point> point = scene.DeliveredPoint(index);
   if (point) {
     *operand2 = point->x;

@@ -44,6 +44,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
       pointsGiven = true;
       continue;
     }
+    if (option == "--unwritten-width") {
+      options.scene.widthUnwritten = true;
+      continue;
+    }
+    if (option == "--unwritten-count") {
+      options.scene.countUnwritten = true;
+      continue;
+    }
     if (option == "--timing" || option == "--interactive" || option == "--help") {
       options.mode = option == "--timing" ? Mode::kTiming
                      : option == "--help" ? Mode::kHelp
@@ -52,6 +60,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
     }
     const bool takesValue = option == "--plugin" || option == "--width" || option == "--height" ||
                             option == "--point" || option == "--fail-point" ||
+                            option == "--image-id" || option == "--point-count" ||
+                            option == "--unwritten-point" ||
                             option == "--script" || option == "--screenshot" || option == "--image";
     if (!takesValue) {
       error = "unknown option " + option;
@@ -88,6 +98,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         options.scene.width = *number;
       } else if (option == "--height") {
         options.scene.height = *number;
+      } else if (option == "--image-id") {
+        options.scene.announcedImageId = *number;
+      } else if (option == "--point-count") {
+        options.scene.reportedCount = *number;
+      } else if (option == "--unwritten-point") {
+        options.scene.unwrittenPoint = *number;
       } else {
         options.scene.failingPoint = *number;
       }
@@ -104,11 +120,29 @@ std::string Usage() {
          "FILE]]\n"
          "                    [--screenshot FILE] [--no-image] [--width N] [--height N]\n"
          "                    [--point X,Y]... [--no-points] [--fail-point I] [--help]\n"
+         "                    [--image-id N] [--unwritten-width] [--point-count N]\n"
+         "                    [--unwritten-count] [--unwritten-point I]\n"
          "Without --script, --timing or --interactive the default scene runs: the plug-in is\n"
          "loaded, initialised and activated, 15.5 and 45.5 are typed in, Calculate is clicked, "
          "the\n"
          "window is closed and activated again, finalised, released and unloaded, and the\n"
-         "settings file is shown. Script commands: see host/script.h.\n";
+         "settings file is shown. Script commands: see host/script.h.\n"
+         "The scene (integers are 32-bit signed, from -2147483648 to 2147483647):\n"
+         "  --no-image           no image is open: command 16 answers 0\n"
+         "  --width N            the image's width (default 1000; 0 or less is allowed)\n"
+         "  --height N           its height (default 750)\n"
+         "  --point X,Y          a marked point; repeat for more (default (100,300) and "
+         "(200,300))\n"
+         "  --no-points          no marked points\n"
+         "  --fail-point I       point I is counted but answered with 0\n"
+         "A faulty host:\n"
+         "  --image-id N         command 16 answers N, an image commands 1 and 12 do not know\n"
+         "                       (unless N is 1, the open image's own identifier)\n"
+         "  --unwritten-width    command 1 answers success but writes no width\n"
+         "  --point-count N      the count form of command 12 reports N points, whatever is "
+         "marked\n"
+         "  --unwritten-count    the count form answers success but writes no count\n"
+         "  --unwritten-point I  point I is answered with success but not written\n";
 }
 
 }  // namespace host

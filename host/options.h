@@ -40,6 +40,13 @@ struct Options {
 //                     points 100 pixels apart)
 //   --no-points       no marked points
 //   --fail-point I    the host answers 0 for point I although it counts it
+// and the answers of a faulty host:
+//   --image-id N      command 16 answers N, an image that commands 1 and 12 do not know
+//                     (unless N is the open image's identifier, 1)
+//   --unwritten-width command 1 answers success but writes no width
+//   --point-count N   the count form of command 12 reports N, whatever is marked
+//   --unwritten-count the count form answers success but writes no count
+//   --unwritten-point I  point I is answered with success but not written
 //   --help
 // On a mistake `error` says what is wrong and the result is empty.
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& error);

@@ -1,6 +1,8 @@
 #pragma once
 // What the host stand-in shows the plug-in: whether an image is open, its size, the points the
-// user has marked on it, and which point the host fails to deliver.
+// user has marked on it, and which point the host fails to deliver. A scene can also give the
+// answers of a faulty host: an image that only command 16 knows, a count that is not the number
+// of marked points, and answers of success that write nothing.
 
 #include <cstdint>
 #include <optional>
@@ -21,6 +23,17 @@ struct Scene {
   std::vector<Point> points;
   // Index of a marked point that the host answers 0 for, although it is counted.
   std::optional<std::int32_t> failingPoint;
+
+  // What command 16 answers instead of imageId; commands 1 and 12 still know only imageId.
+  std::optional<std::int32_t> announcedImageId;
+  // Command 1 answers success for the open image but writes neither integer.
+  bool widthUnwritten = false;
+  // What the count form of command 12 reports instead of the number of marked points.
+  std::optional<std::int32_t> reportedCount;
+  // The count form answers success but writes nothing.
+  bool countUnwritten = false;
+  // Index of a point that the host answers success for but does not write.
+  std::optional<std::int32_t> unwrittenPoint;
 
   // Point `index`, when it is marked and delivered.
   std::optional<Point> DeliveredPoint(std::int32_t index) const;
