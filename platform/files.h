@@ -31,8 +31,9 @@ std::string ReadWholeFile(const std::string& path);
 
 // Creates the file, or replaces its whole contents, with `contents`. The bytes go to a new
 // temporary file beside it first, which is flushed to disk and then put in the file's place in
-// one step. On any failure the file at `path` is left exactly as it was and the temporary file
-// is removed. While the temporary file is being written no other process can open it.
+// one step. A file that may not be written (read-only) is not replaced. On any failure the file
+// at `path` is left exactly as it was and the temporary file is removed. While the temporary
+// file is being written no other process can open it.
 void WriteWholeFile(const std::string& path, std::string_view contents);
 
 }  // namespace platform

@@ -101,6 +101,12 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, std::string_view contents) {
+  // A file that may not be written is not replaced either (renaming over it would be allowed).
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+      ::access(path.c_str(), W_OK) != 0) {
+    Fail("Replacing", path, errno);
+  }
   std::string temporary;
   int created = -1;
   for (unsigned attempt = 0; attempt < 100 && created < 0; ++attempt) {

@@ -89,6 +89,13 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, std::string_view contents) {
+  // A read-only file is not replaced. Windows refuses to move a file onto it anyway; Wine does
+  // not, so it is asked here, before anything is created.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+      (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    Fail("Replacing", path, ERROR_ACCESS_DENIED);
+  }
   std::string temporary;
   HANDLE created = INVALID_HANDLE_VALUE;
   for (unsigned attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
