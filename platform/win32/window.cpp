@@ -221,12 +221,22 @@ WindowHandle CreateNativeWindow(const NativeWindowParams& params, MessageTarget*
   if (parent != nullptr && (params.style & WS_CHILD) == 0 && !IsWindow(parent)) {
     parent = nullptr;
   }
+  // The title of a new window travels in a counted string of at most 32767 characters; Wine
+  // refuses to create the window with a longer one, or cuts its length to 16 bits. A long text
+  // is given to the class's own procedure once the window exists, as creation would have.
+  constexpr std::size_t kLongestCreationText = 16384;
+  const bool longText = params.text.size() > kLongestCreationText;
   const PendingCreation outer = pending;
   pending = PendingCreation{target, original};
-  HWND window = CreateWindowExA(params.exStyle, params.className.c_str(), params.text.c_str(), params.style,
-                                params.x, params.y, params.width, params.height, parent,
-                                nullptr, ModuleInstance(), nullptr);
+  HWND window = CreateWindowExA(params.exStyle, params.className.c_str(),
+                                longText ? "" : params.text.c_str(), params.style, params.x,
+                                params.y, params.width, params.height, parent, nullptr,
+                                ModuleInstance(), nullptr);
   pending = outer;
+  if (window != nullptr && longText) {
+    CallWindowProcA(original, window, WM_SETTEXT, 0,
+                    reinterpret_cast<LPARAM>(params.text.c_str()));
+  }
   return window;
 }
 
