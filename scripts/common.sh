@@ -3,7 +3,8 @@
 
 MEASURE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MEASURE_PACKAGES="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-i686-dev
-  mingw-w64-x86-64-dev wine64 xvfb xauth imagemagick cmake g++ googletest libgtest-dev libbenchmark-dev"
+  mingw-w64-x86-64-dev wine64 xvfb xauth imagemagick cmake g++ googletest libgtest-dev libbenchmark-dev valgrind
+  clang libclang-rt-14-dev"
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
