@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The plug-in's own costs, measured by the host stand-in under 64-bit Wine:
 #   activate_first_ms  from the first pi_activate until the measure window is shown;
-#   calculate_ms       from a click on "Calculate" until the result label holds the result.
+#   calculate_ms       from a click on "Calculate" until the result label holds the result;
+#   calculate_handler_ms  the same from the button's notification on, without the system's own
+#                      press and release of the button (reported, not a target).
 # Usage: plugin_costs.sh <measure-host.exe> <measure.dll> <output.json> [runs]
 #
 # The host stand-in measures these in its timing mode: started with --timing (and a scene with
@@ -21,15 +23,16 @@ plugin_dll=$2
 output=$3
 runs=${4:-5}
 
-write_result() {  # <status> [activate values] [calculate values]
-  python3 - "$output" "$1" "${2:-}" "${3:-}" <<'PY'
+write_result() {  # <status> [activate values] [calculate values] [handler values]
+  python3 - "$output" "$1" "${2:-}" "${3:-}" "${4:-}" <<'PY'
 import json, statistics, sys
-out, status, activate, calculate = sys.argv[1:5]
+out, status, activate, calculate, handler = sys.argv[1:6]
 def median(values):
     numbers = [float(v) for v in values.split()]
     return statistics.median(numbers) if numbers else None
 json.dump({"status": status, "activate_first_ms": median(activate),
-           "calculate_ms": median(calculate)}, open(out, "w"), indent=2)
+           "calculate_ms": median(calculate), "calculate_handler_ms": median(handler)},
+          open(out, "w"), indent=2)
 PY
 }
 
@@ -57,6 +60,7 @@ fi
 
 activate=()
 calculate=()
+handler=()
 for ((run = 1; run <= runs; ++run)); do
   ok=1
   run_host --plugin "$plugin_dll" --timing --point 100,100 --point 400,500 || ok=0
@@ -71,7 +75,12 @@ for ((run = 1; run <= runs; ++run)); do
     write_result "not available: the timing mode printed no activate_first_ms/calculate_ms line"
     exit 0
   fi
+  h=$(sed -n 's/^calculate_handler_ms=\([0-9.eE+-]*\)\r\{0,1\}$/\1/p' <<<"$printed" | head -1)
   activate+=("$a")
   calculate+=("$c")
+  if [[ -n $h ]]; then
+    handler+=("$h")
+  fi
 done
-write_result "measured: median of $runs runs under Wine (x86_64 build)" "${activate[*]}" "${calculate[*]}"
+write_result "measured: median of $runs runs under Wine (x86_64 build)" "${activate[*]}" \
+  "${calculate[*]}" "${handler[*]}"

@@ -101,6 +101,7 @@ def main():
             costs = {}
     results["activate_first_ms"] = costs.get("activate_first_ms")
     results["calculate_ms"] = costs.get("calculate_ms")
+    results["calculate_handler_ms"] = costs.get("calculate_handler_ms")
     results["plugin_costs_status"] = costs.get("status", "not available: not run")
 
     def at_most(a, b, factor=1.0):
@@ -160,6 +161,9 @@ def main():
           f" imports: {' '.join(imports) if imports else 'n/a'};"
           f" DLL checks: {args.dll_check or 'n/a'}")
     print(f"plug-in costs: {results['plugin_costs_status']}")
+    if results["calculate_handler_ms"] is not None:
+        print(f"  of a click, from the button's notification on: "
+              f"{number(results['calculate_handler_ms'], 3)} ms")
     print()
     print("targets:")
     for _, label, holds, figure in targets:
