@@ -6,6 +6,7 @@
 
 #include "host/box_watcher.h"
 #include "host/host_service.h"
+#include "host/main_window.h"
 #include "host/plugin_library.h"
 #include "host/plugin_window.h"
 #include "host/scene.h"
@@ -49,10 +50,7 @@ TEST_P(HostileOwner, WindowOpensMeasuresAndCloses) {
     window.ClickCalculate();
     EXPECT_EQ(boxes, 1);
     library.Finalize();
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      DispatchMessageA(&message);
-    }
+    host::DispatchPendingMessages();
     EXPECT_FALSE(IsWindow(window.Handle()));
   }
   host::ServeScene(nullptr, nullptr);
