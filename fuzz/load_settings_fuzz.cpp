@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -120,6 +121,7 @@ struct Modelled {
   std::int32_t tag = 0;
   std::string name;
   std::string text;
+  std::size_t longestText = 0;  // what an edit takes: as much as a user could type into it
   bool checked = false;
   std::int32_t index = -1;
   int items = 0;
@@ -133,6 +135,7 @@ Modelled Observe(fw::TComponent& component) {
   if (auto* edit = component.As<fw::TCustomEdit>()) {
     m.kind = Kind::kEdit;
     m.text = edit->Text();
+    m.longestText = std::max<std::size_t>(32767, static_cast<std::size_t>(edit->MaxLength()));
   } else if (auto* box = component.As<fw::TCheckBox>()) {
     m.kind = Kind::kCheckBox;
     m.checked = box->Checked();
@@ -180,7 +183,7 @@ struct Model {
         continue;
       }
       if (m.kind == Kind::kEdit) {
-        m.text = value;
+        if (value.size() <= m.longestText) m.text = value;
         if (value.empty()) return;
         continue;
       }

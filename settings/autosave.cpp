@@ -1,5 +1,6 @@
 #include "settings/autosave.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "controls/number_text.h"
@@ -21,6 +22,8 @@ constexpr std::string_view NoDataMarker = "%NoDaTa%";
 constexpr std::int32_t IntegerSlotTag = 9990;
 constexpr std::int32_t TextSlotTag = 9991;
 constexpr std::int32_t TagWindowSize = 99;
+// The most characters the system lets a user type into an edit that sets no limit of its own.
+constexpr std::size_t LongestTypedText = 32767;
 
 std::string AsciiUpper(std::string_view text) {
   std::string upper(text);
@@ -57,6 +60,15 @@ std::string SavedValue(fw::TComponent& component) {
     return controls::IntegerText(group->ItemIndex());
   }
   return std::string(NoDataMarker);
+}
+
+// Whether `value` is a text the edit could have been given by typing: no longer than the
+// system's typing limit, or the edit's own limit where that is larger. A longer value is no
+// text a user entered; it is refused, since a system edit may take time growing with the
+// square of its text's length (Wine's does: a megabyte would keep the window from opening for
+// many minutes).
+bool FitsEdit(std::string_view value, const fw::TCustomEdit& edit) {
+  return value.size() <= std::max(LongestTypedText, static_cast<std::size_t>(edit.MaxLength()));
 }
 
 // The non-text kinds take a value as the integer N.
@@ -206,7 +218,9 @@ void TAutoSave::ApplyValue(std::string_view value, std::string_view componentNam
     // An empty value reaches only the first matching component; the kinds do not overlap, so
     // an edit takes nothing further.
     if (auto* edit = component.As<fw::TCustomEdit>()) {
-      edit->SetText(std::string(value));
+      if (FitsEdit(value, *edit)) {
+        edit->SetText(std::string(value));
+      }
       if (value.empty()) {
         return;
       }

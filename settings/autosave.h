@@ -7,8 +7,9 @@
 // "9990->" with TagInteger and "9991->" with TagString. Reading applies a tag line to every
 // control whose Tag equals the line's tag, tag window or not, and also accepts name-keyed lines
 // ("<shifted key>%<value>") that address controls with Tag NameKeyedTag by window and control
-// name. Values by kind: a text edit's text byte for byte; "1"/"0" for a check box or radio
-// button; ItemIndex in decimal for a list box, combo box or radio group.
+// name. Values by kind: a text edit's text byte for byte, when it is no longer than a user could
+// type into that edit (32767 characters, or the edit's MaxLength where that is larger); "1"/"0"
+// for a check box or radio button; ItemIndex in decimal for a list box, combo box or radio group.
 
 #include <cstdint>
 #include <string>
@@ -64,7 +65,8 @@ class TAutoSave : public fw::TComponent {
 
   // Applies one value to the container's components whose Tag is `tag` (for NameKeyedTag, also
   // whose upper-cased Name is `componentName`), in order. An empty value clears the first
-  // matching component if it is a text edit and stops there.
+  // matching component if it is a text edit and stops there. A text edit leaves a value
+  // longer than its typing limit alone.
   void ApplyValue(std::string_view value, std::string_view componentName, std::int32_t tag,
                   fw::TComponent& container);
 

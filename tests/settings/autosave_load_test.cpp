@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -167,6 +168,45 @@ TEST(ApplyValue, ComponentsOfNoKindAreVisitedAndLeftAlone) {
   window.store().ApplyValue("v", "", 1001, window.form());
   EXPECT_EQ(edit->Text(), "v");
 }
+
+// A text edit takes a value no longer than a user could type into it: 32767 characters, or its
+// MaxLength where that is larger. A longer value leaves it as it was, and the walk goes on to
+// the components after it.
+struct TypingLimitCase {
+  const char* name;
+  int maxLength;
+  std::size_t length;
+  bool taken;
+};
+
+void PrintTo(const TypingLimitCase& c, std::ostream* os) { *os << c.name; }
+
+class TypingLimitTest : public testing::TestWithParam<TypingLimitCase> {};
+
+TEST_P(TypingLimitTest, EditTakesAValueUpToItsTypingLimit) {
+  const TypingLimitCase& c = GetParam();
+  Window window;
+  auto* edit = window.Edit(1001, "design");
+  edit->SetMaxLength(c.maxLength);
+  auto* box = window.CheckBox(1001, false);
+  const std::string value = std::string(c.length - 1, '0') + "1";
+  Load(window, "1001->" + value + "\r\n");
+  EXPECT_EQ(edit->Text() == value, c.taken);
+  if (!c.taken) {
+    EXPECT_EQ(edit->Text(), "design");
+  }
+  EXPECT_TRUE(box->Checked()) << "the components after the edit still take the value";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, TypingLimitTest,
+    testing::Values(TypingLimitCase{"SystemLimit", 0, 32767, true},
+                    TypingLimitCase{"OnePastTheSystemLimit", 0, 32768, false},
+                    TypingLimitCase{"TenMegabytes", 0, 10u << 20, false},
+                    TypingLimitCase{"SmallerMaxLengthKeepsTheSystemLimit", 10, 32767, true},
+                    TypingLimitCase{"LargerMaxLength", 40000, 40000, true},
+                    TypingLimitCase{"OnePastALargerMaxLength", 40000, 40001, false}),
+    [](const testing::TestParamInfo<TypingLimitCase>& p) { return std::string(p.param.name); });
 
 // What the non-text kinds make of a value.
 struct CheckedCase {

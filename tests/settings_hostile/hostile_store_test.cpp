@@ -161,9 +161,10 @@ std::string MillionShortLines() {
   return bytes;
 }
 
-// Values of 100 000 characters for every kind: texts are taken whole; numbers read by the
-// integer rule however many leading zeros or blanks they carry, and give the default 0 when
-// their magnitude is too large.
+// Values of 100 000 characters for every kind: the edit, which a user can type at most 32 767
+// characters into, keeps its text; the slot's text is taken whole; numbers read by the integer
+// rule however many leading zeros or blanks they carry, and give the default 0 when their
+// magnitude is too large.
 std::string LongValues() {
   const std::size_t n = settings_hostile::kLongValue;
   return Line(1001, std::string(n, 'a')) + Line(1002, std::string(n - 1, '0') + "1") +
@@ -187,11 +188,14 @@ INSTANTIATE_TEST_SUITE_P(
                     With([](State& s) { s = kValid; s.edit = kBefore.edit; })},
         // UTF-16: the NUL after the first character ends the text.
         HostileCase{"Utf16", [] { return settings_hostile::Utf16(ValidLines()); }, kBefore},
+        // Far longer than anyone could type into the edit: it keeps its text; the line after
+        // it is taken.
         HostileCase{"TenMegabytesInOneLine",
-                    [] { return Line(1001, std::string(settings_hostile::kTenMegabytes, 'x')); },
-                    With([](State& s) {
-                      s.edit = std::string(settings_hostile::kTenMegabytes, 'x');
-                    })},
+                    [] {
+                      return Line(1001, std::string(settings_hostile::kTenMegabytes, 'x')) +
+                             Line(1002, "1");
+                    },
+                    With([](State& s) { s.check = true; })},
         HostileCase{"AMillionShortLines", MillionShortLines,
                     With([](State& s) {
                       s.edit = "v999996";
@@ -216,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"OnlyNoise", [] { return settings_hostile::Noise(4, 1u << 20, true); },
                     kBefore},
         HostileCase{"ValuesOfAHundredThousandCharacters", LongValues,
-                    State{std::string(settings_hostile::kLongValue, 'a'), true, false, 2, 0, 1, 0,
+                    State{kBefore.edit, true, false, 2, 0, 1, 0,
                           std::string(settings_hostile::kLongValue, 'z')}}),
     [](const testing::TestParamInfo<HostileCase>& p) { return std::string(p.param.name); });
 
