@@ -65,8 +65,8 @@ class TAutoSave : public fw::TComponent {
 
   // Applies one value to the container's components whose Tag is `tag` (for NameKeyedTag, also
   // whose upper-cased Name is `componentName`), in order. An empty value clears the first
-  // matching component if it is a text edit and stops there. A text edit leaves a value
-  // longer than its typing limit alone.
+  // matching component if it is a text edit and stops there. A text edit leaves alone a value
+  // longer than a user could type into it (32767 characters, or a larger MaxLength).
   void ApplyValue(std::string_view value, std::string_view componentName, std::int32_t tag,
                   fw::TComponent& container);
 
